@@ -68,6 +68,12 @@ public:
   std::array<uint8_t, RozmiarKomendy59> DaneKomendy59() const;
 
   const std::array<uint8_t, Rozmiar>& Surowe() const { return Bajty; }
+  // An area from its bytes in position order.
+  static TObszarHistorii ZSurowych(const std::array<uint8_t, Rozmiar>& bajty) {
+    TObszarHistorii obszar;
+    obszar.Bajty = bajty;
+    return obszar;
+  }
 
 private:
   std::array<uint8_t, Rozmiar> Bajty{};
