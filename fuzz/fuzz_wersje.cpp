@@ -1,0 +1,101 @@
+// Arbitrary bytes as live-data, identification and history frames for every version handler,
+// and as settings-file bodies: nothing may read outside the frame or crash.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "i18n/TKomunikaty.h"
+#include "link/Ramka.h"
+#include "model/TTypWtryskiwacza.h"
+#include "okno/TOknoGlowne.h"
+#include "protokol/TIdentyfikacjaSterownika.h"
+#include "protokol/Wersje.h"
+#include "ui/TOknoKomunikatow.h"
+
+using namespace wtrysk;
+
+namespace {
+
+class TOknoPuste : public TOknoGlowne {
+public:
+  void UstawPozycje(std::string_view, int) override {}
+  void UstawWartosc(std::string_view, double) override {}
+  void UstawZaznaczenie(std::string_view, bool) override {}
+  void UstawTekst(std::string_view, std::string_view) override {}
+  void Wlacz(std::string_view) override {}
+  void Wylacz(std::string_view) override {}
+  void Pokaz(std::string_view) override {}
+  void Ukryj(std::string_view) override {}
+  int Pozycja(std::string_view) const override { return -1; }
+  double Wartosc(std::string_view) const override { return 0; }
+  bool Zaznaczony(std::string_view) const override { return false; }
+  std::string KontrolkaZFokusem() const override { return {}; }
+  void UstawFokus(std::string_view) override {}
+  void WyczyscLinie(std::string_view) override {}
+  void DodajLinie(std::string_view, std::string_view) override {}
+  int LiczbaLinii(std::string_view) const override { return 0; }
+  void PokazSterownikResetowany(std::string_view) override {}
+  void PokazAktywneWtryskiwacze(uint8_t) override {}
+  void UstawZakresOsiMapy() override {}
+  void UstawWezlyMapy(const std::array<uint8_t, 10>&) override {}
+  void OdswiezMape() override {}
+  void ZapiszPunktTabeli(int wiersz, int indeks, uint8_t) override {
+    if (wiersz < 0 || wiersz > 1 || indeks < 0 || indeks > 259) __builtin_trap();
+  }
+  void OdswiezWidok() override {}
+  void UstawTekstPaskaStatusu(int, std::string_view) override {}
+  void OdswiezPasekStatusu() override {}
+  bool OtworzOknoAktualizacji() override { return false; }
+};
+
+class TOknoKomunikatowCiche : public TOknoKomunikatow {
+public:
+  void PokazBlad(const std::string&) override {}
+  void PokazInformacje(const std::string&) override {}
+  bool ZadajPytanie(const std::string&, const std::string&) override { return false; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar) {
+  FuzzedDataProvider wejscie(dane, rozmiar);
+  TModelSterownika model;
+  TOknoPuste okno;
+  TOknoKomunikatowCiche oknoKomunikatow;
+  TKomunikaty komunikaty;
+  TTypWtryskiwacza typ(okno, oknoKomunikatow, komunikaty);
+  TIdentyfikacjaSterownika id{"1.11", 24, std::nullopt, 14};
+  TKontekstWersji kontekst{model, okno, typ, komunikaty, id, nullptr};
+
+  auto wersja = UtworzWersjeDlaFirmware(wejscie.ConsumeIntegralInRange<int>(15, 30));
+  const int rodzaj = wejscie.ConsumeIntegralInRange<int>(0, 3);
+  const auto tresc = wejscie.ConsumeRemainingBytes<uint8_t>();
+  const auto ramka = ZbudujRamkeOdpowiedzi(static_cast<uint8_t>(rodzaj == 0 ? 1 : 12), tresc);
+  switch (rodzaj) {
+    case 0: {
+      TCzytnikRamki poz(ramka, 3);
+      wersja->DekodujDaneBiezace(poz, kontekst);
+      break;
+    }
+    case 1: {
+      TCzytnikRamki poz(ramka, 15);
+      wersja->UstawKontrolki(okno, id);
+      wersja->DekodujNastawy(poz, kontekst);
+      break;
+    }
+    case 2: {
+      TCzytnikRamki poz(ramka, 3);
+      TObszar255 obszar{};
+      wersja->DekodujHistorie(poz, obszar);
+      break;
+    }
+    default: {
+      TNastawy n;
+      NastawyDomyslne(n);
+      TCzytnikPliku plik(tresc);
+      wersja->CzytajZPliku(plik, n);
+      wersja->PoprawNastawy(n, typ);
+      const auto obraz = wersja->ObrazNastaw(n);
+      if (obraz.size() < 535) __builtin_trap();
+    }
+  }
+  return 0;
+}
