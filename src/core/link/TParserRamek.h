@@ -9,7 +9,7 @@ namespace wtrysk {
 // Assembles received bytes into frames: 0xAA, 2-byte big-endian total length, response code,
 // payload, checksum (sum of all earlier bytes modulo 256). Bytes before a start byte are
 // skipped; there is no time-out between bytes, so a corrupted length makes the parser wait
-// for that many bytes. A declared length below 4 cannot hold a code and a checksum: such a
+// for that many bytes. A declared length below 4 cannot even hold a checksum after the header: such a
 // header is dropped and the search for a start byte begins again with the next byte.
 class TParserRamek {
 public:

@@ -103,4 +103,10 @@ inline constexpr std::array<std::string_view, 8> KorekcjaWtrRxSpinEdit{
 inline constexpr std::string_view SWersjaLabel = "SWersjaLabel";
 inline constexpr std::string_view SDataLabel = "SDataLabel";
 
+// Firmware update window: what the update offer fills in.
+inline constexpr std::string_view AWersjaLabel = "AWersjaLabel";
+inline constexpr std::string_view ADataLabel = "ADataLabel";
+inline constexpr std::string_view OpisMemo = "OpisMemo";
+inline constexpr std::string_view PostepGauge = "postep";
+
 }  // namespace wtrysk::Kontrolka

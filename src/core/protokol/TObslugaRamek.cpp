@@ -24,12 +24,6 @@ constexpr int KomunikatBrakOpisu = 21;         // "Brak opisu"
 constexpr int KomunikatWylaczSilnik = 22;      // "Wyłącz silnik !!!"
 constexpr int KomunikatWersjaNieobslugiwana = 33;  // "Program nie obsługuje tej wersji ..."
 
-// Controls of the update window that only this offer fills.
-constexpr std::string_view AWersjaLabel = "AWersjaLabel";
-constexpr std::string_view ADataLabel = "ADataLabel";
-constexpr std::string_view OpisMemo = "OpisMemo";
-constexpr std::string_view PostepGauge = "postep";
-
 constexpr std::string_view BrakDanychAktualizacji = "- - -";
 
 std::string Hex2(uint8_t b) {
@@ -288,11 +282,11 @@ void TObslugaRamek::OfertaAktualizacji() {
   if (id.DataFirmware) {
     Okno.UstawTekst(Kontrolka::SDataLabel, DataKrotka(*id.DataFirmware) + "  " + CzasDlugi(*id.DataFirmware));
   }
-  Okno.UstawTekst(AWersjaLabel, BrakDanychAktualizacji);
-  Okno.UstawTekst(ADataLabel, BrakDanychAktualizacji);
-  Okno.WyczyscLinie(OpisMemo);
-  Okno.DodajLinie(OpisMemo, Komunikaty.PobierzKomunikat(KomunikatBrakOpisu));
-  Okno.UstawWartosc(PostepGauge, 0);
+  Okno.UstawTekst(Kontrolka::AWersjaLabel, BrakDanychAktualizacji);
+  Okno.UstawTekst(Kontrolka::ADataLabel, BrakDanychAktualizacji);
+  Okno.WyczyscLinie(Kontrolka::OpisMemo);
+  Okno.DodajLinie(Kontrolka::OpisMemo, Komunikaty.PobierzKomunikat(KomunikatBrakOpisu));
+  Okno.UstawWartosc(Kontrolka::PostepGauge, 0);
 }
 
 }  // namespace wtrysk
