@@ -148,10 +148,14 @@ void TPortKomunikacyjny::TimerNadawaniaTimer() {
   if (wyslij) {
     NowaRamka = false;
     TimerBrakuOdpowiedzi->Wlacz();
+    const uint64_t numer = NumerWymiany;
     if (!PolaczonyFlaga || ZapiszBajty(BuforNadawania.data(), BuforNadawania.size()) == 0) {
       BrakOdpowiedzi();
       return;
     }
+    // A transport may deliver the answer while it writes, and that answer may close or
+    // restart the link: the tick then belongs to an exchange that has ended.
+    if (numer != NumerWymiany || !PolaczonyFlaga) return;
   }
 
   TimerNadawania->Restartuj();

@@ -303,6 +303,20 @@ TEST_F(LaczeTest, AcknowledgementMode) {
   }
 }
 
+TEST_F(LaczeTest, AnAnswerThatClosesTheLinkDuringTheWriteEndsTheTick) {
+  Polacz();
+  // The transport hands over the answer before the write returns, and the answer closes the
+  // link (as a refused identification does).
+  Otoczenie.PoRamce = [&](const TTablicaByte&) { Port.Zamknij(); };
+  Port.PoZapisie = [&](const TTablicaByte& w) { Port.Odbierz(Odpowiedz(w[1])); };
+  Zegar.Przesun(100);
+  EXPECT_FALSE(Port.Polaczony());
+  Wyslane();
+  Zegar.Przesun(10000);
+  EXPECT_TRUE(Wyslane().empty());
+  EXPECT_TRUE(Okno.Bledy.empty()) << "no second 'no controller' box after the link was closed on purpose";
+}
+
 TEST_F(LaczeTest, BytesArrivingOnAClosedLinkAreIgnored) {
   Port.Odbierz(Odpowiedz(1));
   EXPECT_TRUE(Otoczenie.Ramki.empty());
