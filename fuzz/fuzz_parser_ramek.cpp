@@ -1,6 +1,7 @@
 // Arbitrary bytes in arbitrary chunks into the link engine's receive side, with the clock
-// moving and commands being sent in between. Every frame handed to the dispatcher must be
-// complete, at least 4 bytes long, and carry a correct checksum.
+// moving and commands being sent in between. Every frame handed on must be complete, at least
+// 4 bytes long, and carry a correct checksum; it then goes through the whole receive side:
+// dispatcher, identification, version handlers, history.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -9,25 +10,25 @@
 #include "i18n/TKomunikaty.h"
 #include "link/TPortKomunikacyjny.h"
 #include "ui/TOknoKomunikatow.h"
+#include "OknaPuste.h"
+#include "aplikacja/TSesjaSterownika.h"
 
 using namespace wtrysk;
 
 namespace {
 
-class TOknoCiche : public TOknoKomunikatow {
-public:
-  void PokazBlad(const std::string&) override {}
-  void PokazInformacje(const std::string&) override {}
-  bool ZadajPytanie(const std::string&, const std::string&) override { return true; }
-};
-
 class TOtoczenieSprawdzajace : public TOtoczenieLacza {
 public:
+  explicit TOtoczenieSprawdzajace(TOtoczenieLacza& dalej) : Dalej(dalej) {}
   void ObsluzRamke(std::span<const uint8_t> ramka) override {
     if (ramka.size() < 4 || ramka[0] != 0xAA) std::abort();
     if (static_cast<std::size_t>(ramka[1] << 8 | ramka[2]) != ramka.size()) std::abort();
     if (SumaKontrolna(ramka.first(ramka.size() - 1)) != ramka.back()) std::abort();
+    Dalej.ObsluzRamke(ramka);
   }
+  void PolaczenieRozpoczete() override { Dalej.PolaczenieRozpoczete(); }
+  void LaczeZamkniete() override { Dalej.LaczeZamkniete(); }
+  TOtoczenieLacza& Dalej;
 };
 
 class TPortFuzz : public TPortKomunikacyjny {
@@ -46,9 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar) 
   FuzzedDataProvider wejscie(dane, rozmiar);
   TZegarWirtualny zegar;
   TKomunikaty komunikaty;
-  TOknoCiche okno;
-  TOtoczenieSprawdzajace otoczenie;
+  TOknoKomunikatowCiche okno;
+  TOknoPuste oknoGlowne;
+  TSesjaSterownika sesja(zegar, oknoGlowne, okno, komunikaty, 0x12345678);
   TPortFuzz port(zegar, komunikaty, okno);
+  sesja.PodlaczPort(&port);
+  TOtoczenieSprawdzajace otoczenie(sesja.Obsluga);
   port.UstawOtoczenie(&otoczenie);
   port.Otworz();
   while (wejscie.remaining_bytes() > 0) {
