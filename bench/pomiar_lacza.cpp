@@ -83,9 +83,11 @@ int main(int argc, char* argv[]) {
   std::vector<double> opoznieniaMs;
   std::vector<int> ramkiNaMinute;
   Zegar::time_point poczatek;
+  Zegar::time_point ostatnia;
   okno.PoOdswiezeniu = [&] {
     if (!sesja.Obsluga.Wersja) return;
     const auto teraz = Zegar::now();
+    ostatnia = teraz;
     if (opoznieniaMs.empty()) poczatek = teraz;
     opoznieniaMs.push_back(std::chrono::duration<double, std::milli>(teraz - port.OstatnieZapytanie).count());
     const auto minuta = static_cast<std::size_t>(std::chrono::duration_cast<std::chrono::minutes>(teraz - poczatek).count());
@@ -101,12 +103,13 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "no live frame was decoded\n");
     return 1;
   }
-  const double trwanie = std::chrono::duration<double>(Zegar::now() - poczatek).count();
+  // Frames per second over the intervals between the first and the last frame.
+  const double trwanie = std::chrono::duration<double>(ostatnia - poczatek).count();
   std::vector<double> posortowane = opoznieniaMs;
   std::sort(posortowane.begin(), posortowane.end());
   const auto centyl = [&](double p) { return posortowane[static_cast<std::size_t>(p * (posortowane.size() - 1))]; };
-  std::printf("live frames decoded:      %zu in %.1f s = %.2f frames/s\n", opoznieniaMs.size(), trwanie,
-              static_cast<double>(opoznieniaMs.size()) / trwanie);
+  std::printf("live frames decoded:      %zu in %.1f s = %.3f frames/s\n", opoznieniaMs.size(), trwanie,
+              static_cast<double>(opoznieniaMs.size() - 1) / trwanie);
   std::printf("poll to decoded, median:  %.3f ms\n", centyl(0.5));
   std::printf("poll to decoded, p99:     %.3f ms\n", centyl(0.99));
   std::printf("poll to decoded, max:     %.3f ms\n", posortowane.back());

@@ -158,7 +158,8 @@ void TPortKomunikacyjny::TimerNadawaniaTimer() {
     if (numer != NumerWymiany || !PolaczonyFlaga) return;
   }
 
-  TimerNadawania->Restartuj();
+  // The tick keeps its 100 ms grid rather than counting again from here: it never waits
+  // inside, so live data is asked for exactly ten times a second, without drift.
   TaktZajetyFlaga = false;
   NadajZKolejki();
 }
