@@ -1,79 +1,36 @@
 #include <gtest/gtest.h>
 
+#include "NastawyWzorcowe.h"
 #include "WersjaFixture.h"
 
 namespace wtrysk {
 namespace {
 
-// Every field different, so that a byte in the wrong place shows.
-TNastawy NastawyWzor() {
-  TNastawy n;
-  NastawyDomyslne(n);
-  n.IloscCylNaCewke = 2;
-  n.IloscCylindrow = 3;
-  n.ProgPrzelaczenia = 15;
-  n.MaxObroty = 0x0142;
-  n.CisnienieRobocze = 0x0178;
-  n.KalibCzasWtrysku = 31;
-  n.KalibMnoznik = 121;
-  n.KalibTempGazu = 29;
-  n.CisnienieMinimalne = 0x0166;
-  n.CzasBleduCisnienia = 33;
-  n.CzasWylaczeniaPrzyBledzie = 4;
-  n.CzasPrzelaczenia = 9;
-  n.CzasPrzelCylindra = 21;
-  n.CzasOtwZamWtr = 7;
-  n.CzasRozpOgraniczenia = 31;
-  n.TypWtryskiwacza = 2;
-  for (int k = 0; k < 246; ++k) n.Mapa[static_cast<std::size_t>(k)] = static_cast<uint8_t>(k);
-  n.KorektaMapy[0] = -10;
-  n.KorektaMapy[100] = -10;
-  n.ProgiPoziomu = {200, 150, 100, 50};
-  n.RodzajCzujnikaPoziomu = 2;
-  n.CzujnikTempReduktora = 2;
-  n.CzujnikTempGazu = 3;
-  n.CzujnikCisnienia = 1;
-  n.CzujnikCisKolektora = 2;
-  n.Flagi = 0x0A;
-  n.Flagi2 = 0x05;
-  n.TempPrzelaczenia = 40;
-  n.ZakresMapy1 = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-  n.ZakresMapy2 = {10, 50, 90, 0, 0, 0, 0, 0, 0, 0};
-  n.CzasPrzelaczenia16 = 0x0203;
-  n.KorekcjaWtryskiwacza = {121, 122, 123, 124, 125, 126, 127, 129};
-  n.MinObrotyLPG = 11;
-  n.MinTempGazu = -5;
-  n.WypelnienieOgraniczenia = 90;
-  n.TypSondyLambda = 1;
-  n.ProgDetekcjiObrotow = 44;
-  return n;
-}
-
 TEST_F(WersjaTest, ImagesHaveTheirFirmwaresLengthAndOrder) {
   const std::pair<int, std::size_t> dlugosci[] = {{15, 535}, {16, 535}, {17, 537}, {18, 537}, {19, 537},
                                                   {20, 539}, {21, 540}, {23, 541}, {24, 554}, {26, 554}};
-  const TNastawy n = NastawyWzor();
+  const TNastawy n = NastawyWzorcowe();
   for (const auto& [v, dlugosc] : dlugosci) EXPECT_EQ(UtworzWersje(v)->ObrazNastaw(n).size(), dlugosc) << v;
 
   const auto obraz15 = UtworzWersje(15)->ObrazNastaw(n);
-  const TTablicaByte glowa15{2, 3, 15, 0x42, 200, 150, 100, 50, 2, 2, 3, 1, 0x0A, 40, 0x78, 31, 121, 29, 0x66, 33, 9, 21, 7, 1, 2};
+  const TTablicaByte glowa15{2, 3, 15, 0x37, 200, 150, 100, 50, 2, 2, 3, 1, 0x0A, 40, 0x78, 40, 110, 35, 0x46, 5, 8, 25, 9, 10, 20};
   EXPECT_EQ(TTablicaByte(obraz15.begin(), obraz15.begin() + 25), glowa15);
-  EXPECT_EQ(obraz15[43], 0) << "map cell 0";
-  EXPECT_EQ(obraz15[289], 0) << "-10 % of a cell holding 0";
-  EXPECT_EQ(obraz15[389], 0xF6) << "-10 % of a cell holding 100";
+  EXPECT_EQ(obraz15[43], 60) << "map cell 0";
+  EXPECT_EQ(obraz15[289], 0xFA) << "-10 % of a cell holding 60";
+  EXPECT_EQ(obraz15[290], 15) << "+25 % of a cell holding 61";
 
   const auto obraz24 = UtworzWersje(24)->ObrazNastaw(n);
-  const TTablicaByte glowa24{2, 3, 15, 0x42, 200, 150, 100, 50, 2, 2, 3, 1, 2, 0x0A, 40, 0x78, 31, 121, 29, 0x66, 33, 0x03, 21, 7, 2};
+  const TTablicaByte glowa24{2, 3, 15, 0x37, 200, 150, 100, 50, 2, 2, 3, 1, 2, 0x0A, 40, 0x78, 40, 110, 35, 0x46, 5, 8, 25, 9, 2};
   EXPECT_EQ(TTablicaByte(obraz24.begin(), obraz24.begin() + 25), glowa24) << "manifold sensor, low byte of the 16-bit delay, kind";
   EXPECT_EQ(obraz24[291], 0xF3) << "correction of cell 0 as 1/128 of the cell";
-  const TTablicaByte ogon24{0x05, 4, 31, 0x02, 121, 122, 123, 124, 125, 126, 127, 129, 11, 0xFB, 90, 1, 44};
+  const TTablicaByte ogon24{0x00, 4, 35, 0x00, 120, 121, 122, 123, 124, 125, 126, 127, 9, 0xFB, 128, 1, 50};
   EXPECT_EQ(TTablicaByte(obraz24.end() - 17, obraz24.end()), ogon24);
 }
 
 TEST_F(WersjaTest, FileBodiesRoundTripForEveryFirmware) {
   const std::pair<int, std::size_t> dlugosci[] = {{15, 540}, {16, 540}, {17, 542}, {18, 542}, {19, 542},
                                                   {20, 544}, {21, 545}, {23, 547}, {24, 560}, {26, 560}};
-  const TNastawy wzor = NastawyWzor();
+  const TNastawy wzor = NastawyWzorcowe();
   for (const auto& [v, dlugosc] : dlugosci) {
     auto wersja = UtworzWersje(v);
     TPisarzPliku pisarz;
@@ -101,22 +58,22 @@ TEST_F(WersjaTest, FileBodiesRoundTripForEveryFirmware) {
 
 TEST_F(WersjaTest, FileBodyLayoutLowByteFirst) {
   TPisarzPliku pisarz;
-  UtworzWersje(17)->ZapiszDoPliku(pisarz, NastawyWzor());
-  const TTablicaByte glowa{2, 3, 15, 0x42, 0x01, 0x78, 0x01, 31, 0, 121, 0, 29, 0x66, 0x01, 33, 9, 21, 7, 2};
+  UtworzWersje(17)->ZapiszDoPliku(pisarz, NastawyWzorcowe());
+  const TTablicaByte glowa{2, 3, 15, 0x37, 0x00, 0x78, 0x00, 40, 0, 110, 0, 35, 0x46, 0x00, 5, 8, 25, 9, 2};
   EXPECT_EQ(TTablicaByte(pisarz.Bajty.begin(), pisarz.Bajty.begin() + 19), glowa);
   EXPECT_EQ(pisarz.Bajty[19 + 246], 0xF6) << "KorektaMapy[0] = -10";
 }
 
 TEST_F(WersjaTest, AShortFileBodyFillsOnlyWhatItHas) {
   TPisarzPliku pisarz;
-  UtworzWersje(24)->ZapiszDoPliku(pisarz, NastawyWzor());
+  UtworzWersje(24)->ZapiszDoPliku(pisarz, NastawyWzorcowe());
   pisarz.Bajty.resize(20);  // ends inside the map
   TNastawy n;
   NastawyDomyslne(n);
   TCzytnikPliku czytnik(pisarz.Bajty);
   UtworzWersje(24)->CzytajZPliku(czytnik, n);
   EXPECT_EQ(n.TypWtryskiwacza, 2);
-  EXPECT_EQ(n.Mapa[0], 0);
+  EXPECT_EQ(n.Mapa[0], 60);
   EXPECT_EQ(n.Mapa[1], 100) << "cells past the end keep their default";
   EXPECT_EQ(n.ProgiPoziomu, (std::array<uint8_t, 4>{204, 153, 102, 51}));
 }
