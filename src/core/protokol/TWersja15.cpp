@@ -71,23 +71,31 @@ void TWersja15::DekodujBlokTablic(TCzytnikRamki& poz, TKontekstWersji& k, bool z
   }
 }
 
-void TWersja15::DekodujDaneBiezaceWlasciwe(TCzytnikRamki& poz, TKontekstWersji& k) {
-  TDaneBiezace& d = k.Model.DaneBiezace;
+void TWersja15::DekodujSilnik(TCzytnikRamki& poz, TDaneBiezace& d) {
   const uint8_t statusA = poz.Bajt();
   DekodujStatus(statusA, poz.Bajt(), d);
   for (int j = 0; j < 6; ++j) d.CzasWtryskuBenzyny[static_cast<std::size_t>(j)] = poz.SlowoMlodszyPierwszy();
   d.CzasWtryskuGazu = poz.TrzyBajtyStarszyPierwszy();
   d.Obroty = poz.Bajt();
   d.NapiecieLambda1 = NapiecieLambdy(poz.Bajt());
-  d.CisnienieGazu = poz.Bajt();
-  d.CisnienieKolektora = poz.Bajt();
-  poz.Bajt();  // not used
+}
+
+void TWersja15::DekodujZasilanieIPoziom(TCzytnikRamki& poz, TDaneBiezace& d) {
   d.AktualnyMnoznik = poz.Bajt();
   d.NapiecieZasilania = NapiecieZasilania(poz.Bajt());
   d.CzujnikPoziomu = poz.Bajt();
   d.PoziomGazuLed = poz.Bajt();
   d.TempReduktora = static_cast<int8_t>(poz.Bajt());
   d.TempGazu = static_cast<int8_t>(poz.Bajt());
+}
+
+void TWersja15::DekodujDaneBiezaceWlasciwe(TCzytnikRamki& poz, TKontekstWersji& k) {
+  TDaneBiezace& d = k.Model.DaneBiezace;
+  DekodujSilnik(poz, d);
+  d.CisnienieGazu = poz.Bajt();
+  d.CisnienieKolektora = poz.Bajt();
+  poz.Bajt();  // not used
+  DekodujZasilanieIPoziom(poz, d);
   d.BledyBiezace[0] = poz.Bajt();
   d.BledyBiezace[2] = static_cast<uint8_t>(poz.Bajt() >> 2 | 0xC0);
   d.BledyBiezace[1] = 0xFF;

@@ -92,6 +92,10 @@ protected:
 
   // Shared pieces of the layouts.
   static void DekodujStatus(uint8_t statusA, uint8_t statusB, TDaneBiezace& d);
+  // Live bytes 0 to 18, the same in every layout: status, petrol times, gas time, speed, lambda.
+  static void DekodujSilnik(TCzytnikRamki& poz, TDaneBiezace& d);
+  // The six bytes from the multiplier to the gas temperature, after the pressures.
+  static void DekodujZasilanieIPoziom(TCzytnikRamki& poz, TDaneBiezace& d);
   static uint16_t NapiecieLambdy(uint8_t b);
   static uint16_t NapiecieZasilania(uint8_t b);
   static void DekodujBlokTablic(TCzytnikRamki& poz, TKontekstWersji& k, bool zawijajIndeks);

@@ -37,21 +37,11 @@ void TWersja16::DekodujDaneBiezaceWlasciwe(TCzytnikRamki& poz, TKontekstWersji& 
 void TWersja17::DekodujDaneBiezaceWlasciwe(TCzytnikRamki& poz, TKontekstWersji& k) {
   TDaneBiezace& d = k.Model.DaneBiezace;
   const bool od21 = NumerWersji >= 21;
-  const uint8_t statusA = poz.Bajt();
-  DekodujStatus(statusA, poz.Bajt(), d);
-  for (int j = 0; j < 6; ++j) d.CzasWtryskuBenzyny[static_cast<std::size_t>(j)] = poz.SlowoMlodszyPierwszy();
-  d.CzasWtryskuGazu = poz.TrzyBajtyStarszyPierwszy();
-  d.Obroty = poz.Bajt();
-  d.NapiecieLambda1 = NapiecieLambdy(poz.Bajt());
+  DekodujSilnik(poz, d);
   d.CisnienieGazu = poz.SlowoStarszyPierwszy();
   d.CisnienieKolektora = poz.SlowoStarszyPierwszy();
   d.AktywneWtryskiwacze = poz.Bajt();
-  d.AktualnyMnoznik = poz.Bajt();
-  d.NapiecieZasilania = NapiecieZasilania(poz.Bajt());
-  d.CzujnikPoziomu = poz.Bajt();
-  d.PoziomGazuLed = poz.Bajt();
-  d.TempReduktora = static_cast<int8_t>(poz.Bajt());
-  d.TempGazu = static_cast<int8_t>(poz.Bajt());
+  DekodujZasilanieIPoziom(poz, d);
   d.BledyBiezace[0] = poz.Bajt();
   const uint8_t e2 = poz.Bajt();
   d.BledyBiezace[2] = od21 ? e2 : static_cast<uint8_t>(e2 >> 2 | 0xC0);
