@@ -14,6 +14,7 @@ TPolaczenieCli::TPolaczenieCli()
       Sterowanie(Czas, Komunikaty, OknoKomunikatow, Lista, [this](TPortKomunikacyjny& port) { Sesja.PodlaczPort(&port); }) {
   // A missing FTDI library or device is normal here; the list simply has no USB entries.
   Usb.UsbPokazBledy = false;
+  Sterowanie.PortZwolniony = [this] { Sesja.PodlaczPort(nullptr); };
   Lista.OdswiezListePortow(true);
 }
 

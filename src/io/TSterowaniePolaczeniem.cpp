@@ -13,7 +13,14 @@ TSterowaniePolaczeniem::TSterowaniePolaczeniem(TSerwisCzasu& czas, const TKomuni
                                                TOknoKomunikatow& okno, TListaPortow& lista, TPodlaczPort podlacz)
     : Czas(czas), Komunikaty(komunikaty), Okno(okno), Lista(lista), Podlacz(std::move(podlacz)) {}
 
-TSterowaniePolaczeniem::~TSterowaniePolaczeniem() = default;
+TSterowaniePolaczeniem::~TSterowaniePolaczeniem() {
+  if (Port) ZwolnijPort();
+}
+
+void TSterowaniePolaczeniem::ZwolnijPort() {
+  Port.reset();
+  if (PortZwolniony) PortZwolniony();
+}
 
 void TSterowaniePolaczeniem::WybierzPortZMenu(const TWpisPortu& wpis) { UstawPort(wpis.Znacznik); }
 
@@ -21,7 +28,7 @@ void TSterowaniePolaczeniem::UstawPort(int znacznik) {
   if (Port) {
     // Closed while it is still the current port, so whatever the close triggers sees it.
     Port->Zamknij();
-    Port.reset();
+    ZwolnijPort();
   }
   Lista.UstawWybranyPort(znacznik);
   auto nowy = UtworzPort(znacznik);

@@ -42,8 +42,14 @@ public:
   // The current port, or none.
   TPortKomunikacyjny* PortKomunikacyjny() const { return Port.get(); }
 
+  // Runs right after the current port was freed (another port chosen, or this object going),
+  // so that whoever was wired to it lets go of it: the controller history, for one, may want
+  // to send seconds later.
+  std::function<void()> PortZwolniony;
+
 private:
   std::unique_ptr<TPortKomunikacyjny> UtworzPort(int znacznik);
+  void ZwolnijPort();
 
   TSerwisCzasu& Czas;
   const TKomunikaty& Komunikaty;

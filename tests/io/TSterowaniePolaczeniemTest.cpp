@@ -36,6 +36,7 @@ public:
     Szyna.Podlacz("A1", "Kabel A");
     Szyna.Podlacz("B2", "Kabel B");
     Lista.OdswiezListePortow(false);
+    Sterowanie.PortZwolniony = [this] { Otoczenie.Dziennik.push_back("zwolniony"); };
   }
 
   TFolderTymczasowy Folder;
@@ -77,7 +78,7 @@ TEST_F(TSterowaniePolaczeniemTest, ChoosingAnotherPortClosesAndFreesThePreviousO
   EXPECT_EQ((std::vector<std::string>(Szyna.Wywolania.begin(), Szyna.Wywolania.begin() + 3)),
             (std::vector<std::string>{"Zamknij", "Zamknij", "Otworz B2"}))
       << "the old port closes, then the new one opens";
-  EXPECT_EQ(Otoczenie.Dziennik, (std::vector<std::string>{"zamkniete", "podlaczony", "start"}));
+  EXPECT_EQ(Otoczenie.Dziennik, (std::vector<std::string>{"zamkniete", "zwolniony", "podlaczony", "start"}));
   EXPECT_EQ(Szyna.Otwarty, "B2");
   EXPECT_EQ(std::count_if(Lista.Wpisy().begin(), Lista.Wpisy().end(), [](const TWpisPortu& w) { return w.Zaznaczony; }), 1);
 }
@@ -101,8 +102,10 @@ TEST_F(TSterowaniePolaczeniemTest, ATagThatNamesNothingLeavesNoPortAndNothingChe
   for (const int znacznik : {103, 256, 0, -1}) {
     Sterowanie.UstawPort(100);
     ASSERT_NE(Sterowanie.PortKomunikacyjny(), nullptr);
+    Otoczenie.Dziennik.clear();
     Sterowanie.UstawPort(znacznik);
     EXPECT_EQ(Sterowanie.PortKomunikacyjny(), nullptr) << znacznik;
+    EXPECT_EQ(Otoczenie.Dziennik, (std::vector<std::string>{"zamkniete", "zwolniony"})) << "those wired to it let go";
     EXPECT_FALSE(Szyna.CzyOtwarty) << "the previous port was closed";
     EXPECT_EQ(Lista.WybranyPort(), znacznik);
     for (const auto& wpis : Lista.Wpisy()) EXPECT_FALSE(wpis.Zaznaczony) << znacznik << " " << wpis.Podpis;
