@@ -24,6 +24,12 @@ TListaPortow::TListaPortow(const TKomunikaty& komunikaty, TMapaPortowCom& mapa, 
     : Komunikaty(komunikaty), MapaPortow(mapa), UsbFtdi(usb) {}
 
 bool TListaPortow::OdswiezListePortow(bool wymus) {
+  if (Sygnatura) {
+    std::string sygnatura = Sygnatura();
+    if (!wymus && PoSkanowaniu && sygnatura == OstatniaSygnatura) return false;
+    OstatniaSygnatura = std::move(sygnatura);
+    PoSkanowaniu = true;
+  }
   bool zmiana = wymus;
 
   std::vector<std::string> porty;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ public:
   // so choosing the entry opens the device that is there.
   bool OdswiezListePortow(bool wymus);
 
+  // When set, a refresh that is not forced first asks this for a fingerprint of the devices
+  // (SygnaturaUrzadzen) and, when it is the one of the last scan, reports no change without
+  // scanning. The window and the command-line tool set it; tests leave it empty.
+  std::function<std::string()> Sygnatura;
+
   const std::vector<TWpisPortu>& Wpisy() const { return WpisyMenu; }
 
   // The tag of the chosen port; the entry carrying it is checked, every other one is not.
@@ -60,6 +66,8 @@ private:
   std::vector<std::string> PortyCOM;
   std::vector<std::string> UsbOpisy;
   std::vector<std::string> UsbNumery;
+  std::string OstatniaSygnatura;
+  bool PoSkanowaniu = false;
 };
 
 }  // namespace wtrysk

@@ -12,6 +12,7 @@
 #include "TOknoKomunikatowNagrywajace.h"
 #include "TUrzadzenieFtdiTestowe.h"
 #include "i18n/TKomunikaty.h"
+#include "io/SygnaturaUrzadzen.h"
 #include "io/TMapaPortowCom.h"
 #include "io/TUsbFtdi.h"
 
@@ -124,6 +125,48 @@ TEST_F(TListaPortowTest, AFailingDeviceListLeavesOnlyTheSerialPorts) {
   EXPECT_TRUE(Lista.OdswiezListePortow(false));
   EXPECT_EQ(Lista.Wpisy(), (std::vector<TWpisPortu>{{"COM1", 1, false}}));
   EXPECT_TRUE(Okno.Bledy.empty());
+}
+
+}  // namespace
+}  // namespace wtrysk
+
+namespace wtrysk {
+namespace {
+
+TEST_F(TListaPortowTest, WithAFingerprintItScansOnlyWhenTheDevicesChanged) {
+  int skany = 0;
+  Mapa = TMapaPortowCom{Folder.Sciezka.string(), [this, &skany] {
+                          ++skany;
+                          return Urzadzenia;
+                        }};
+  std::string odcisk = "a";
+  Lista.Sygnatura = [&odcisk] { return odcisk; };
+  Urzadzenia = {{"/dev/ttyS0", "S0"}};
+  EXPECT_TRUE(Lista.OdswiezListePortow(false));
+  const int poPierwszym = skany;
+  EXPECT_FALSE(Lista.OdswiezListePortow(false));
+  EXPECT_EQ(skany, poPierwszym) << "same fingerprint: no scan";
+  Urzadzenia.push_back({"/dev/ttyUSB0", "U0"});
+  odcisk = "b";
+  EXPECT_TRUE(Lista.OdswiezListePortow(false)) << "a new device changes the fingerprint";
+  EXPECT_EQ(Lista.ListaPortowCOM().size(), 2u);
+  const int poDrugim = skany;
+  EXPECT_TRUE(Lista.OdswiezListePortow(true));
+  EXPECT_GT(skany, poDrugim) << "a forced refresh always scans";
+}
+
+TEST(SygnaturaUrzadzen, FollowsVirtualPortsAndTheirTargets) {
+  TFolderTymczasowy folder;
+  const auto porty = folder.Sciezka / "porty";
+  std::filesystem::create_directories(porty);
+  const std::string pusta = SygnaturaUrzadzen(porty.string());
+  EXPECT_EQ(SygnaturaUrzadzen(porty.string()), pusta) << "nothing changed";
+  std::ofstream(folder.Plik("urzadzenie")) << "";
+  std::filesystem::create_symlink(folder.Plik("urzadzenie"), porty / "COM9");
+  const std::string zPortem = SygnaturaUrzadzen(porty.string());
+  EXPECT_NE(zPortem, pusta);
+  std::filesystem::remove(folder.Plik("urzadzenie"));
+  EXPECT_NE(SygnaturaUrzadzen(porty.string()), zPortem) << "a target that went away counts";
 }
 
 }  // namespace
