@@ -2,6 +2,7 @@
 // virtual COM port so the program and the monitor find it in their port lists.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -9,6 +10,7 @@
 #include <deque>
 #include <unistd.h>
 
+#include "Heks.h"
 #include "Polecenia.h"
 #include "io/TPseudoTerminal.h"
 #include "io/FolderDanych.h"
@@ -110,6 +112,7 @@ int PolecenieSymuluj(const QStringList& argumenty) {
   parser.addOption({"silent-after", "Stop answering S seconds after start.", "S"});
   parser.addOption({"errors", "Current error bytes E0,E1,E2,E3 (hex or decimal, active low).", "E0,E1,E2,E3"});
   parser.addOption({"seed", "Seed of the engine noise and the faults (default 1).", "N", "1"});
+  parser.addOption({"log", "Print every chunk the program writes as \"RX <ms since start> <hex>\" on stdout."});
   if (!parser.parse(QStringList{"simulate"} + argumenty)) {
     ZglosBlad(parser.errorText());
     return KodUzycie;
@@ -187,13 +190,21 @@ int PolecenieSymuluj(const QStringList& argumenty) {
   TSerwisCzasuQt czas;
   TNadajnik nadajnik(terminal.Deskryptor());
   TSymulatorSterownika symulator(czas, opcje, [&nadajnik](std::span<const uint8_t> bajty) { nadajnik.Nadaj(bajty); });
+  const bool dziennik = parser.isSet("log");
+  QElapsedTimer odStartu;
+  odStartu.start();
   QSocketNotifier odbior(terminal.Deskryptor(), QSocketNotifier::Read);
   QObject::connect(&odbior, &QSocketNotifier::activated, [&] {
     uint8_t bufor[4096];
     for (;;) {
       const ssize_t n = ::read(terminal.Deskryptor(), bufor, sizeof bufor);
       if (n > 0) {
-        symulator.Odbierz(std::span<const uint8_t>(bufor, static_cast<std::size_t>(n)));
+        const std::span<const uint8_t> odebrane(bufor, static_cast<std::size_t>(n));
+        if (dziennik) {
+          std::printf("RX %lld %s\n", static_cast<long long>(odStartu.elapsed()), NaHeks(odebrane).c_str());
+          std::fflush(stdout);
+        }
+        symulator.Odbierz(odebrane);
         continue;
       }
       if (n < 0 && errno == EINTR) continue;
