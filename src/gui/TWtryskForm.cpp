@@ -124,8 +124,7 @@ void TWtryskForm::StartProgramu() {
   TZdarzeniaObslugi& zdarzenia = SesjaSterownika->Obsluga.Zdarzenia;
   zdarzenia.ZerujPanelPrzelacznikow = [this] { CentralkaVO->Zeruj(); };
   zdarzenia.UlozRamkiCylindrow = [this](int pozycja) { UkladWtryskiwaczy(pozycja); };
-  Posrednik = std::make_unique<TPosrednikLacza>(SesjaSterownika->Obsluga);
-  Posrednik->PrzyPolaczeniu = [this] { PytanieOPrzeglad.NowePolaczenie(); };
+  zdarzenia.NowePolaczenie = [this] { PytanieOPrzeglad.NowePolaczenie(); };
   Sterowanie = std::make_unique<TSterowaniePolaczeniem>(*Czas, *KomunikatyProgramu, *OknoKomunikatow, *Porty,
                                                         [this](TPortKomunikacyjny& port) { PodlaczPort(&port); });
   Sterowanie->PortZwolniony = [this] { PodlaczPort(nullptr); };
@@ -276,7 +275,6 @@ void TWtryskForm::UstawPort(int znacznik) {
 
 void TWtryskForm::PodlaczPort(TPortKomunikacyjny* port) {
   SesjaSterownika->PodlaczPort(port);
-  if (port) port->UstawOtoczenie(Posrednik.get());
   OdswiezPasekStatusu();
 }
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "TOknoGlowneQt.h"
-#include "TPosrednikLacza.h"
 #include "bledy/TBledyBiezace.h"
 #include "io/UrzadzeniaSzeregowe.h"
 #include "widok/TPytanieOPrzeglad.h"
@@ -200,7 +199,6 @@ private:
   std::unique_ptr<TUsbFtdi> UsbFtdi;
   std::unique_ptr<TListaPortow> Porty;
   std::unique_ptr<TSesjaSterownika> SesjaSterownika;
-  std::unique_ptr<TPosrednikLacza> Posrednik;
   std::unique_ptr<TSterowaniePolaczeniem> Sterowanie;
 
   TUstawieniaProgramu Ustawienia;

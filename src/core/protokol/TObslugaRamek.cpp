@@ -161,6 +161,7 @@ void TObslugaRamek::Bootloader(std::span<const uint8_t> ramka) {
 void TObslugaRamek::PolaczenieRozpoczete() {
   OknoZapamietujace.CofnijZmiany();
   if (Zdarzenia.ZerujOdchylki) Zdarzenia.ZerujOdchylki();
+  if (Zdarzenia.NowePolaczenie) Zdarzenia.NowePolaczenie();
 }
 
 void TObslugaRamek::LaczeZamkniete() {

@@ -32,6 +32,8 @@ struct TZdarzeniaObslugi {
   // A connection is starting: the deviation accumulators and their flags are cleared and the
   // map chart's series redrawn.
   std::function<void()> ZerujOdchylki;
+  // A connection is starting: what the window keeps once per connection starts afresh.
+  std::function<void()> NowePolaczenie;
   // The link has closed: the switch panel goes blank.
   std::function<void()> ZerujPanelPrzelacznikow;
   // After each live-data frame, in this order: the oscilloscope takes a sample of the new

@@ -29,6 +29,7 @@ public:
     TZdarzeniaObslugi& z = Obsluga.Zdarzenia;
     z.TimerOdchylki = [this](bool w) { Zapisz(w ? "TimerOdchylki 1" : "TimerOdchylki 0"); };
     z.ZerujOdchylki = [this] { Zapisz("ZerujOdchylki"); };
+    z.NowePolaczenie = [this] { Zapisz("NowePolaczenie"); };
     z.ZerujPanelPrzelacznikow = [this] { Zapisz("ZerujPanelPrzelacznikow"); };
     z.ProbkaOscyloskopu = [this] { Zapisz("ProbkaOscyloskopu"); };
     z.SprawdzKrokKalibracji = [this] { Zapisz("SprawdzKrokKalibracji"); };

@@ -61,6 +61,7 @@ TEST_F(ObslugaRamekTest, ConnectionStartUndoesTheFirmwaresWindowAdjustments) {
   Port.Otworz();
   EXPECT_FALSE(Okno.Stan(combo).Wlaczona);
   EXPECT_TRUE(Zawiera(Okno.Dziennik, "ZerujOdchylki"));
+  EXPECT_TRUE(Zawiera(Okno.Dziennik, "NowePolaczenie"));
 }
 
 // --- Dispatch by response code ---
