@@ -120,6 +120,7 @@ void TInfoOSterObject::WczytajObszarPolaczenia(const TObszarHistorii& obszar, co
   Roboczy.Zapisz32(TObszarHistorii::PozBenzynaPolaczenie, Roboczy.CzasBenzyny());
   Roboczy.Zapisz32(TObszarHistorii::PozGazPolaczenie, Roboczy.CzasGazu());
   ZapiszPolaczenie(Czas.Teraz());
+  Otoczenie.ObszarOdswiezony();
 }
 
 void TInfoOSterObject::WczytajObszarOdpowiedzi(const TObszarHistorii& obszar) {

@@ -62,7 +62,7 @@ public:
 
   // The area and serial block decoded from an identification frame: both areas take it, the
   // working area's "at the last connection" times are brought up to date, and the connection
-  // is recorded three seconds from now.
+  // is recorded three seconds from now. An open information dialog shows the new area.
   void WczytajObszarPolaczenia(const TObszarHistorii& obszar, const TBlok16& blok16);
   // The controller's answer to command 59 or 60: replaces the working area only.
   void WczytajObszarOdpowiedzi(const TObszarHistorii& obszar);

@@ -140,12 +140,13 @@ TEST_F(InfoOSterTest, AnswerReplacesOnlyTheWorkingArea) {
   O przeczytany;
   przeczytany.Zapisz32(O::PozCzasGazu, 10);
   Identyfikuj(przeczytany);
+  EXPECT_EQ(Otoczenie.LiczbaOdswiezen, 1) << "the area read at identification is shown too";
   O odpowiedz;
   odpowiedz.Zapisz32(O::PozCzasGazu, 99);
   Info.WczytajObszarOdpowiedzi(odpowiedz);
   EXPECT_EQ(Info.ObszarRoboczy(), odpowiedz);
   EXPECT_EQ(Info.ObszarOdczytany(), przeczytany);
-  EXPECT_EQ(Otoczenie.LiczbaOdswiezen, 1);
+  EXPECT_EQ(Otoczenie.LiczbaOdswiezen, 2);
   EXPECT_TRUE(Otoczenie.Komendy.empty());
 }
 
