@@ -8,6 +8,7 @@
 
 #include "TFolderTymczasowy.h"
 #include "TOknoKomunikatowNagrywajace.h"
+#include "TPortSymulatora.h"
 #include "TWtryskForm.h"
 #include "czas/TZegarWirtualny.h"
 #include "io/TUrzadzenieFtdi.h"
@@ -38,6 +39,11 @@ public:
 // recorded and answered from a queue.
 struct TOknoTestowe {
   TOknoTestowe() { QDir().mkpath(QString::fromStdString(Folder.Plik("porty"))); }
+  // The simulated controller goes first, unhooked from the window it served.
+  ~TOknoTestowe() {
+    if (Okno && Port) Okno->PodlaczPort(nullptr);
+    Port.reset();
+  }
 
   TOpcjeOkna Opcje() {
     TOpcjeOkna o;
@@ -55,6 +61,15 @@ struct TOknoTestowe {
   TWtryskForm& Utworz() {
     Okno = std::make_unique<TWtryskForm>(Opcje());
     return *Okno;
+  }
+
+  // A simulated controller wired to the window (made by Utworz) and connecting: the
+  // identification request is on its way.
+  TPortSymulatora& PolaczSymulator() {
+    Port = std::make_unique<TPortSymulatora>(Zegar, Okno->Komunikaty(), Komunikaty);
+    Okno->PodlaczPort(Port.get());
+    Port->Otworz();
+    return *Port;
   }
 
   std::string Ustawienia() const { return Folder.Plik("ustawienia.dat"); }
@@ -78,6 +93,7 @@ struct TOknoTestowe {
   TZegarWirtualny Zegar;
   TOknoKomunikatowNagrywajace Komunikaty;
   std::unique_ptr<TWtryskForm> Okno;
+  std::unique_ptr<TPortSymulatora> Port;
 };
 
 }  // namespace wtrysk

@@ -9,7 +9,6 @@
 #include "KoloryQt.h"
 #include "TCentralkaVOLed300.h"
 #include "TPasekStatusu.h"
-#include "TPortSymulatora.h"
 #include "TWtryskiwaczFrame.h"
 #include "TZakladki.h"
 #include "aplikacja/TSesjaSterownika.h"
@@ -212,9 +211,7 @@ private slots:
   void ErrorsTabColourAndTheInspectionQuestionOncePerConnection() {
     TOknoTestowe t;
     TWtryskForm& okno = t.Utworz();
-    TPortSymulatora port(t.Zegar, okno.Komunikaty(), t.Komunikaty);
-    okno.PodlaczPort(&port);
-    port.Otworz();
+    TPortSymulatora& port = t.PolaczSymulator();
     t.Zegar.Przesun(500);
     t.Komunikaty.Pytania.clear();
 
@@ -244,7 +241,6 @@ private slots:
     port.Otworz();
     ramka({0xFF, 0xF7, 0xFF, 0xFF});
     QCOMPARE(t.Komunikaty.Pytania.size(), std::size_t{2});
-    okno.PodlaczPort(nullptr);
   }
 
   void ErrorsPageListsTheCurrentErrorsWhileShown() {
@@ -263,9 +259,7 @@ private slots:
     TWtryskForm& okno = t.Utworz();
     okno.resize(1280, 800);
     okno.show();
-    TPortSymulatora port(t.Zegar, okno.Komunikaty(), t.Komunikaty);
-    okno.PodlaczPort(&port);
-    port.Otworz();
+    TPortSymulatora& port = t.PolaczSymulator();
     t.Zegar.Przesun(500);
 
     // The wire: the identification request first, then a poll every 100 ms.
@@ -308,16 +302,13 @@ private slots:
     t.Zegar.Przesun(500);
     okno.PasekStatusu()->grab();
     QCOMPARE(QStr(okno.PasekStatusu()->Narysowany(0).Tekst), QStringLiteral("Połączony"));
-    okno.PodlaczPort(nullptr);
   }
 
   void CloseWaitsForTheAnswerOnTheLine() {
     TOknoTestowe t;
     TWtryskForm& okno = t.Utworz();
     okno.show();
-    TPortSymulatora port(t.Zegar, okno.Komunikaty(), t.Komunikaty);
-    okno.PodlaczPort(&port);
-    port.Otworz();
+    TPortSymulatora& port = t.PolaczSymulator();
     t.Zegar.Przesun(500);
     // A command is on the line (the fuel switch); its answer is some 20 ms away.
     okno.WyslijStanWtryskiwaczy(false, nullptr);
@@ -329,16 +320,13 @@ private slots:
     QVERIFY(port.LiniaWolna());
     QTRY_VERIFY(okno.isHidden());
     QCOMPARE(TFolderTymczasowy::Czytaj(t.Ustawienia()).size(), std::size_t{112});
-    okno.PodlaczPort(nullptr);
   }
 
   void InjectorClicksAndTheFuelButtonSendCommand3() {
     TOknoTestowe t;
     TWtryskForm& okno = t.Utworz();
     okno.show();
-    TPortSymulatora port(t.Zegar, okno.Komunikaty(), t.Komunikaty);
-    okno.PodlaczPort(&port);
-    port.Otworz();
+    TPortSymulatora& port = t.PolaczSymulator();
     t.Zegar.Przesun(500);
     okno.UkladWtryskiwaczy(1);
     okno.PokazAktywneWtryskiwacze(0x0F);
@@ -377,7 +365,6 @@ private slots:
     QTest::mouseClick(okno.findChild<QWidget*>("CentralkaPrzyciskShape"), Qt::LeftButton);
     t.Zegar.Przesun(100);
     QVERIFY(KomendyPaliwa(port).empty());
-    okno.PodlaczPort(nullptr);
   }
 };
 

@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "OknoTestowe.h"
-#include "TPortSymulatora.h"
 #include "aplikacja/TSesjaSterownika.h"
 
 int main(int argc, char* argv[]) {
@@ -24,11 +23,9 @@ int main(int argc, char* argv[]) {
 
   wtrysk::TOknoTestowe t;
   wtrysk::TWtryskForm& okno = t.Utworz();
-  wtrysk::TPortSymulatora port(t.Zegar, okno.Komunikaty(), t.Komunikaty);
-  okno.PodlaczPort(&port);
   okno.resize(szerokosc, wysokosc);
   okno.show();
-  port.Otworz();
+  t.PolaczSymulator();
   // Warm-up: about three minutes of engine time, then the wait for the switch-over.
   for (int i = 0; i < 1800; ++i) t.Zegar.Przesun(100);
   okno.PokazZakladke(strona);
@@ -41,6 +38,5 @@ int main(int argc, char* argv[]) {
   }
   const bool zapisano = okno.grab().save(arg[1]);
   for (const std::string& b : t.Komunikaty.Bledy) std::fprintf(stderr, "message: %s\n", b.c_str());
-  okno.PodlaczPort(nullptr);
   return zapisano ? 0 : 1;
 }
