@@ -6,17 +6,11 @@
 #include "i18n/TKomunikaty.h"
 #include "link/TPortKomunikacyjny.h"
 #include "ui/TOknoKomunikatow.h"
+#include "OknaPuste.h"
 
 using namespace wtrysk;
 
 namespace {
-
-class TOknoCiche : public TOknoKomunikatow {
-public:
-  void PokazBlad(const std::string&) override {}
-  void PokazInformacje(const std::string&) override {}
-  bool ZadajPytanie(const std::string&, const std::string&) override { return true; }
-};
 
 class TLicznikRamek : public TOtoczenieLacza {
 public:
@@ -25,16 +19,6 @@ public:
     benchmark::DoNotOptimize(ramka[3]);
   }
   int64_t Ramki = 0;
-};
-
-class TPortBench : public TPortKomunikacyjny {
-public:
-  using TPortKomunikacyjny::TPortKomunikacyjny;
-  void Otworz() override {
-    UstawPolaczony(true);
-    TPortKomunikacyjny::Otworz();
-  }
-  int ZapiszBajty(const uint8_t*, std::size_t liczba) override { return static_cast<int>(liczba); }
 };
 
 // A stream of live-data frames of the given payload size.
@@ -55,9 +39,9 @@ void OdbiorRamek(benchmark::State& stan) {
   const TTablicaByte strumien = Strumien(dlugoscDanych, 4096);
   TZegarWirtualny zegar;
   TKomunikaty komunikaty;
-  TOknoCiche okno;
+  TOknoKomunikatowCiche okno;
   TLicznikRamek licznik;
-  TPortBench port(zegar, komunikaty, okno);
+  TPortBezTransportu port(zegar, komunikaty, okno);
   port.UstawOtoczenie(&licznik);
   port.Otworz();
   for (auto _ : stan) {

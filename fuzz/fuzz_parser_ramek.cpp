@@ -31,16 +31,6 @@ public:
   TOtoczenieLacza& Dalej;
 };
 
-class TPortFuzz : public TPortKomunikacyjny {
-public:
-  using TPortKomunikacyjny::TPortKomunikacyjny;
-  void Otworz() override {
-    UstawPolaczony(true);
-    TPortKomunikacyjny::Otworz();
-  }
-  int ZapiszBajty(const uint8_t*, std::size_t liczba) override { return static_cast<int>(liczba); }
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar) {
@@ -50,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar) 
   TOknoKomunikatowCiche okno;
   TOknoPuste oknoGlowne;
   TSesjaSterownika sesja(zegar, oknoGlowne, okno, komunikaty, 0x12345678);
-  TPortFuzz port(zegar, komunikaty, okno);
+  TPortBezTransportu port(zegar, komunikaty, okno);
   sesja.PodlaczPort(&port);
   TOtoczenieSprawdzajace otoczenie(sesja.Obsluga);
   port.UstawOtoczenie(&otoczenie);

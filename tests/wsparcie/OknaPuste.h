@@ -1,10 +1,11 @@
 #pragma once
 
-// A window and a message box that do nothing, for fuzz targets and benchmarks that drive the
-// core without a user interface.
+// A window, a message box and a transport that do nothing, for fuzz targets and benchmarks
+// that drive the core without a user interface or a line.
 #include <array>
 #include <string>
 
+#include "link/TPortKomunikacyjny.h"
 #include "okno/TOknoGlowne.h"
 #include "ui/TOknoKomunikatow.h"
 
@@ -48,6 +49,17 @@ public:
   void PokazBlad(const std::string&) override {}
   void PokazInformacje(const std::string&) override {}
   bool ZadajPytanie(const std::string&, const std::string&) override { return false; }
+};
+
+// A link whose transport takes every write and never fails.
+class TPortBezTransportu : public TPortKomunikacyjny {
+public:
+  using TPortKomunikacyjny::TPortKomunikacyjny;
+  void Otworz() override {
+    UstawPolaczony(true);
+    TPortKomunikacyjny::Otworz();
+  }
+  int ZapiszBajty(const uint8_t*, std::size_t liczba) override { return static_cast<int>(liczba); }
 };
 
 }  // namespace wtrysk
