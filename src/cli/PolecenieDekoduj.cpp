@@ -30,6 +30,15 @@ public:
   std::optional<int> Wersja;
 };
 
+// What a decoder fills and shows on, with no window and no link.
+struct TSrodowiskoDekodera {
+  TModelSterownika Model;
+  TOknoCli Okno;
+  TOknoKomunikatowCli OknoKomunikatow;
+  TKomunikaty Komunikaty;
+  TTypWtryskiwacza Typ{Okno, OknoKomunikatow, Komunikaty};
+};
+
 QJsonArray Lista(const std::vector<std::string>& teksty) {
   QJsonArray wynik;
   for (const auto& t : teksty) wynik.append(QString::fromStdString(t));
@@ -59,13 +68,9 @@ int DekodujDaneBiezace(const TTablicaByte& ramka, int firmware) {
     ZglosBlad(QString("firmware %1 is not served").arg(firmware));
     return KodDanych;
   }
-  TModelSterownika model;
-  TOknoCli okno;
-  TOknoKomunikatowCli oknoKomunikatow;
-  TKomunikaty komunikaty;
-  TTypWtryskiwacza typ(okno, oknoKomunikatow, komunikaty);
+  TSrodowiskoDekodera s;
   TIdentyfikacjaSterownika id;
-  TKontekstWersji kontekst{model, okno, typ, komunikaty, id, nullptr};
+  TKontekstWersji kontekst{s.Model, s.Okno, s.Typ, s.Komunikaty, id, nullptr};
   TCzytnikRamki poz(ramka, 3);
   if (!wersja->DekodujDaneBiezace(poz, kontekst)) {
     ZglosBlad(QString("the frame is shorter than the live layout of firmware %1 (%2 payload bytes)")
@@ -73,8 +78,8 @@ int DekodujDaneBiezace(const TTablicaByte& ramka, int firmware) {
                   .arg(wersja->DlugoscDanychBiezacych()));
     return KodDanych;
   }
-  QJsonObject wynik = DaneBiezaceDoJson(model.DaneBiezace);
-  wynik["MaskaWtryskiwaczy"] = model.MaskaWtryskiwaczy;
+  QJsonObject wynik = DaneBiezaceDoJson(s.Model.DaneBiezace);
+  wynik["MaskaWtryskiwaczy"] = s.Model.MaskaWtryskiwaczy;
   WypiszLinieJson(wynik);
   return KodOk;
 }
@@ -84,12 +89,8 @@ int DekodujIdentyfikacje(const TTablicaByte& ramka) {
     ZglosBlad(QString("not an identification frame (response code %1)").arg(ramka[3]));
     return KodDanych;
   }
-  TModelSterownika model;
-  TOknoCli okno;
-  TOknoKomunikatowCli oknoKomunikatow;
-  TKomunikaty komunikaty;
-  TTypWtryskiwacza typ(okno, oknoKomunikatow, komunikaty);
-  TObslugaRamek obsluga(model, okno, typ, komunikaty, oknoKomunikatow);
+  TSrodowiskoDekodera s;
+  TObslugaRamek obsluga(s.Model, s.Okno, s.Typ, s.Komunikaty, s.OknoKomunikatow);
   TZegarWirtualny zegar;
   THistoriaBezLacza otoczenieHistorii(ramka.size() > 5 ? std::optional<int>(ramka[5]) : std::nullopt);
   TInfoOSterObject historia(zegar, otoczenieHistorii, 0);
@@ -105,10 +106,10 @@ int DekodujIdentyfikacje(const TTablicaByte& ramka) {
   QJsonObject wynik;
   wynik["Identyfikacja"] = IdentyfikacjaDoJson(obsluga.IdentyfikacjaSterownika);
   wynik["Wersja"] = obsluga.Wersja->NumerWersji;
-  wynik["Nastawy"] = NastawyDoJson(model.Nastawy);
-  wynik["BledyZarejestrowane"] = Lista(okno.Linie[std::string(Kontrolka::BledyZarejestrowaneMemo)]);
+  wynik["Nastawy"] = NastawyDoJson(s.Model.Nastawy);
+  wynik["BledyZarejestrowane"] = Lista(s.Okno.Linie[std::string(Kontrolka::BledyZarejestrowaneMemo)]);
   wynik["ObszarHistorii"] = QString::fromStdString(NaHeks(historia.ObszarOdczytany().Surowe()));
-  wynik["Blok16"] = QString::fromStdString(NaHeks(model.DaneBiezace.Blok16));
+  wynik["Blok16"] = QString::fromStdString(NaHeks(s.Model.DaneBiezace.Blok16));
   QJsonObject zmienione;
   zmienione["Wlaczone"] = Lista(kontrolki.KontrolkiWlaczone);
   zmienione["Pokazane"] = Lista(kontrolki.KontrolkiPokazane);
